@@ -1,0 +1,110 @@
+#include "formats/FileBytes.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+namespace bestitem {
+namespace {
+
+constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+FileBytes::FileBytes(FileBytes&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      mappedSize_(std::exchange(other.mappedSize_, 0)) {}
+
+FileBytes& FileBytes::operator=(FileBytes&& other) noexcept {
+    if (this != &other) {
+        release();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+        mappedSize_ = std::exchange(other.mappedSize_, 0);
+    }
+    return *this;
+}
+
+FileBytes::~FileBytes() { release(); }
+
+void FileBytes::release() {
+    if (mappedSize_ != 0) {
+        ::munmap(data_, mappedSize_);
+    } else {
+        delete[] data_;
+    }
+    data_ = nullptr;
+    size_ = 0;
+    mappedSize_ = 0;
+}
+
+bool FileBytes::allocate(std::size_t size) {
+    if (size >= kHugePageSize) {
+        const std::size_t rounded = (size + kHugePageSize - 1) / kHugePageSize * kHugePageSize;
+        void* mapping =
+            ::mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (mapping != MAP_FAILED) {
+            ::madvise(mapping, rounded, MADV_HUGEPAGE);  // a hint; small pages still work
+            data_ = static_cast<char*>(mapping);
+            mappedSize_ = rounded;
+            return true;
+        }
+    }
+    data_ = new (std::nothrow) char[size];
+    return data_ != nullptr;
+}
+
+FileBytes FileBytes::readWhole(const std::string& path) {
+    FileBytes result;
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat status {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size <= 0) {
+        return result;
+    }
+    const auto length = static_cast<std::size_t>(status.st_size);
+    if (!result.allocate(length)) {
+        return FileBytes();
+    }
+    // Only the length taken at the start is read; a file that shrinks meanwhile
+    // gives the bytes that were there.
+    std::size_t filled = 0;
+    while (filled < length) {
+        const ssize_t got = ::read(fd.get(), result.data_ + filled, length - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return FileBytes();
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    result.size_ = filled;
+    return result;
+}
+
+}  // namespace bestitem
