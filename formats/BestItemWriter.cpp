@@ -36,8 +36,8 @@ LocalDate currentLocalDate() {
 }
 
 TextBytes versionLine(LocalDate date) {
-    return concatenate({"Version=", numberText(date.year), numberText(date.month),
-                        numberText(date.day)});
+    return concatenate(
+        {"Version=", numberText(date.year), numberText(date.month), numberText(date.day)});
 }
 
 TextBytes buildBestItemText(const ItemTable& table, LocalDate date) {

@@ -8,7 +8,7 @@ TextView nameOfRecord(TextView record) {
     return midText(record, first + 1, second - first - 1);
 }
 
-void splitExport(TextView text, std::vector<TextView>& records, std::vector<TextView>& names) {
+void splitExport(TextView text, TextList& records, TextList& names) {
     records = splitText(text, "\r\n");
     names.clear();
     names.reserve(records.size());

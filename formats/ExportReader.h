@@ -14,8 +14,8 @@ namespace bestitem {
 struct ExportText {
     FileBytes file;
     TextView text;  // the file's bytes up to the first NUL
-    std::vector<TextView> records;
-    std::vector<TextView> names;  // exactly one per record, possibly empty
+    TextList records;
+    TextList names;  // exactly one per record, possibly empty
 };
 
 // The bytes strictly between the first and the second ";" of a record; empty when
@@ -23,7 +23,7 @@ struct ExportText {
 TextView nameOfRecord(TextView record);
 
 // Splits a text already in memory into records and names.
-void splitExport(TextView text, std::vector<TextView>& records, std::vector<TextView>& names);
+void splitExport(TextView text, TextList& records, TextList& names);
 
 // Reads the whole file. Silent on failure: an unreadable file, a folder or a
 // file without records gives an empty text and no records or names.

@@ -1,7 +1,8 @@
 #include "formats/FileBytes.h"
 
+#include "items/HugePages.h"
+
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,8 +11,6 @@
 
 namespace bestitem {
 namespace {
-
-constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
 
 class FileDescriptor {
 public:
@@ -34,44 +33,32 @@ private:
 FileBytes::FileBytes(FileBytes&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)),
       size_(std::exchange(other.size_, 0)),
-      mappedSize_(std::exchange(other.mappedSize_, 0)) {}
+      capacity_(std::exchange(other.capacity_, 0)) {}
 
 FileBytes& FileBytes::operator=(FileBytes&& other) noexcept {
     if (this != &other) {
         release();
         data_ = std::exchange(other.data_, nullptr);
         size_ = std::exchange(other.size_, 0);
-        mappedSize_ = std::exchange(other.mappedSize_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
     }
     return *this;
 }
 
-FileBytes::~FileBytes() { release(); }
+FileBytes::~FileBytes() {
+    release();
+}
 
 void FileBytes::release() {
-    if (mappedSize_ != 0) {
-        ::munmap(data_, mappedSize_);
-    } else {
-        delete[] data_;
-    }
+    releaseLarge(data_, capacity_);
     data_ = nullptr;
     size_ = 0;
-    mappedSize_ = 0;
+    capacity_ = 0;
 }
 
 bool FileBytes::allocate(std::size_t size) {
-    if (size >= kHugePageSize) {
-        const std::size_t rounded = (size + kHugePageSize - 1) / kHugePageSize * kHugePageSize;
-        void* mapping =
-            ::mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (mapping != MAP_FAILED) {
-            ::madvise(mapping, rounded, MADV_HUGEPAGE);  // a hint; small pages still work
-            data_ = static_cast<char*>(mapping);
-            mappedSize_ = rounded;
-            return true;
-        }
-    }
-    data_ = new (std::nothrow) char[size];
+    data_ = static_cast<char*>(allocateLarge(size));
+    capacity_ = data_ != nullptr ? size : 0;
     return data_ != nullptr;
 }
 

@@ -7,8 +7,6 @@
 namespace bestitem {
 
 // The whole content of a file, read once into memory that this object owns.
-// Large files go into huge-page memory: on virtual machines the first touch of
-// fresh small pages costs more than reading the file itself.
 class FileBytes {
 public:
     FileBytes() = default;
@@ -30,7 +28,7 @@ private:
 
     char* data_ = nullptr;
     std::size_t size_ = 0;
-    std::size_t mappedSize_ = 0;  // non-zero when data_ is an anonymous mapping
+    std::size_t capacity_ = 0;
 };
 
 }  // namespace bestitem

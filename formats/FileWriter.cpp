@@ -69,7 +69,9 @@ void syncFolder(const std::string& folder) {
     }
 }
 
-WriteResult failure(int error) { return WriteResult{false, error}; }
+WriteResult failure(int error) {
+    return WriteResult{false, error};
+}
 
 WriteResult writeInPlace(const std::string& target, TextView text) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);

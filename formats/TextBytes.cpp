@@ -7,7 +7,9 @@
 namespace bestitem {
 namespace {
 
-bool isHighByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+bool isHighByte(char byte) {
+    return static_cast<unsigned char>(byte) >= 0x80;
+}
 
 bool matchesAt(TextView text, std::size_t position, TextView search) {
     return text.size() - position >= search.size() &&
@@ -84,8 +86,8 @@ TextView midText(TextView text, std::int64_t start, std::int64_t length) {
     return text.substr(static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
 }
 
-std::vector<TextView> splitText(TextView text, TextView delimiter) {
-    std::vector<TextView> members;
+TextList splitText(TextView text, TextView delimiter) {
+    TextList members;
     if (text.empty()) {
         return members;
     }
@@ -125,7 +127,9 @@ TextView textFromBytes(std::span<const char> bytes) {
     return TextView(bytes.data(), length);
 }
 
-std::vector<char> bytesFromText(TextView text) { return std::vector<char>(text.begin(), text.end()); }
+std::vector<char> bytesFromText(TextView text) {
+    return std::vector<char>(text.begin(), text.end());
+}
 
 TextBytes concatenate(std::initializer_list<TextView> texts) {
     std::size_t size = 0;

@@ -20,10 +20,13 @@
 #include <string_view>
 #include <vector>
 
+#include "items/HugePages.h"
+
 namespace bestitem {
 
 using TextBytes = std::string;
 using TextView = std::string_view;
+using TextList = LargeVector<TextView>;
 
 // 1-based position of the first match at or after `start`, or -1. A missing,
 // zero or negative start searches the whole text. An empty search gives 1 when
@@ -36,7 +39,7 @@ TextView midText(TextView text, std::int64_t start, std::int64_t length);
 
 // Members between delimiters; an empty text gives no members and an empty last
 // segment is dropped ("a\r\n" gives one member, "\r\n" one empty member).
-std::vector<TextView> splitText(TextView text, TextView delimiter);
+TextList splitText(TextView text, TextView delimiter);
 
 TextBytes numberText(std::int64_t value);
 
@@ -45,7 +48,9 @@ TextView textFromBytes(std::span<const char> bytes);
 std::vector<char> bytesFromText(TextView text);
 
 TextBytes concatenate(std::initializer_list<TextView> texts);
-inline bool isEmpty(TextView text) { return text.empty(); }
+inline bool isEmpty(TextView text) {
+    return text.empty();
+}
 
 // True when the scan started at `regionStart` visits `position`, i.e. the run of
 // bytes >= 0x80 just before it (back to regionStart or the last byte below 0x80)

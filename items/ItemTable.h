@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "items/HugePages.h"
+
 namespace bestitem {
 
 enum class MarkLevel : std::uint8_t { Premium, Valuable, Pickup, Show, Hidden };
@@ -82,9 +84,9 @@ private:
     void storeName(Row& row, std::string_view name);
     void writePattern(std::size_t row, std::uint8_t pattern);
 
-    std::string names_;
-    std::vector<Row> rows_;
-    std::vector<std::uint8_t> marks_;  // mark bits and kHasCustomCell
+    std::basic_string<char, std::char_traits<char>, HugePageAllocator<char>> names_;
+    LargeVector<Row> rows_;
+    LargeVector<std::uint8_t> marks_;  // mark bits and kHasCustomCell
     std::unordered_map<std::uint64_t, std::string> customCells_;
 };
 

@@ -10,12 +10,9 @@ namespace {
 
 TEST(VersionLine, DigitsWithoutLeadingZeros) {
     const std::pair<LocalDate, std::string> cases[] = {
-        {{2019, 11, 22}, "Version=20191122"},
-        {{2020, 1, 5}, "Version=202015"},
-        {{2021, 3, 2}, "Version=202132"},
-        {{2021, 10, 2}, "Version=2021102"},
-        {{2021, 2, 10}, "Version=2021210"},
-        {{2026, 12, 31}, "Version=20261231"},
+        {{2019, 11, 22}, "Version=20191122"}, {{2020, 1, 5}, "Version=202015"},
+        {{2021, 3, 2}, "Version=202132"},     {{2021, 10, 2}, "Version=2021102"},
+        {{2021, 2, 10}, "Version=2021210"},   {{2026, 12, 31}, "Version=20261231"},
     };
     for (const auto& [date, line] : cases) {
         EXPECT_EQ(versionLine(date), line);
@@ -46,7 +43,8 @@ TEST(BuildBestItemText, ExactBytes) {
     const std::size_t shield[] = {1};
     table.applyLevel(MarkLevel::Premium, MarkScope::Selected, sword);
     table.applyLevel(MarkLevel::Show, MarkScope::Selected, shield);
-    EXPECT_EQ(buildBestItemText(table, date), "Version=20191122\r\nSword=1,1,1,1\r\nShield=0,0,0,1");
+    EXPECT_EQ(buildBestItemText(table, date),
+              "Version=20191122\r\nSword=1,1,1,1\r\nShield=0,0,0,1");
 }
 
 TEST(BuildBestItemText, NamesAreWrittenUnchanged) {

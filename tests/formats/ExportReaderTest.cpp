@@ -14,7 +14,7 @@ using namespace std::string_literals;
 using testing::TempDir;
 using testing::writeBytes;
 
-std::vector<std::string> strings(const std::vector<TextView>& views) {
+std::vector<std::string> strings(const TextList& views) {
     return std::vector<std::string>(views.begin(), views.end());
 }
 
@@ -49,10 +49,17 @@ TEST(ReadExport, GbkFixtures) {
         {"two records and a final CR LF", "1;A;x\r\n2;B;y\r\n", {"A", "B"}},
         {"empty line between records", "1;A;x\r\n\r\n2;B;y", {"A", "", "B"}},
         {"LF-only file is one record", "1;A\n2;B;y\n3;C;z\n", {"A\n2"}},
-        {"NUL after the first record", "1;A;x\r\n\0" "2;B;y\r\n"s, {"A"}},
-        {"NUL at the start", "\0" "1;A;x"s, {}},
+        {"NUL after the first record",
+         "1;A;x\r\n\0"
+         "2;B;y\r\n"s,
+         {"A"}},
+        {"NUL at the start",
+         "\0"
+         "1;A;x"s,
+         {}},
         {"two-byte characters before ;",
-         "1;\xB3\xA4\xBD\xA3;x\r\n2;\xB6\xDC\xC5\xC6;y", {"\xB3\xA4\xBD\xA3", "\xB6\xDC\xC5\xC6"}},
+         "1;\xB3\xA4\xBD\xA3;x\r\n2;\xB6\xDC\xC5\xC6;y",
+         {"\xB3\xA4\xBD\xA3", "\xB6\xDC\xC5\xC6"}},
         {"odd high run before ;", "1;\xE5\x89\x91;x;y\r\n2;B;z", {"\xE5\x89\x91;x", "B"}},
         {"odd high run before CR LF joins the records", "1;A;x\xB3\r\n2;B;y", {"A"}},
         {"empty file", "", {}},

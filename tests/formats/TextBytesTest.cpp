@@ -44,8 +44,16 @@ TEST(FindText, Table) {
         {"a\xB3;", ";", 2, -1},
         {"a\xB3;", ";", 3, 3},
         // The second byte of a pair is never a match start, even when it would match.
-        {"\xB3" "ab", "ab", {}, -1},
-        {"\xB3" "aab", "ab", {}, 3},
+        {"\xB3"
+         "ab",
+         "ab",
+         {},
+         -1},
+        {"\xB3"
+         "aab",
+         "ab",
+         {},
+         3},
         // A high byte at the very end ends the scan.
         {"ab\xB3", "\xB3", {}, 3},
         {"\xA1\xCC\xA1\xCC", "\xCC\xA1", {}, -1},
@@ -65,7 +73,7 @@ TEST(MidText, Table) {
         std::string expected;
     };
     const Case cases[] = {
-        {0, 2, ""}, {4, 1, ""}, {1, 0, ""}, {2, 9, "bc"}, {1, 3, "abc"},
+        {0, 2, ""},  {4, 1, ""},  {1, 0, ""},  {2, 9, "bc"},          {1, 3, "abc"},
         {3, 1, "c"}, {-1, 5, ""}, {2, -1, ""}, {1, INT64_MAX, "abc"},
     };
     for (const Case& c : cases) {
@@ -97,7 +105,7 @@ TEST(SplitText, Table) {
         {"a\xB3", {"a\xB3"}},
     };
     for (const Case& c : cases) {
-        const std::vector<TextView> members = splitText(c.text, "\r\n");
+        const TextList members = splitText(c.text, "\r\n");
         EXPECT_EQ(std::vector<std::string>(members.begin(), members.end()), c.expected)
             << "text '" << c.text << "'";
     }

@@ -44,8 +44,8 @@ TEST(ItemTable, AppendedRowsReadBackExactly) {
 TEST(ItemTable, CellsHoldAnyText) {
     ItemTable table = tableOf({"Sword"});
     const std::vector<std::pair<int, std::string>> cases = {
-        {0, "007"}, {0, "-1"}, {0, "4294967295"}, {0, ""}, {0, "42"},
-        {1, "Shield"}, {2, kMark}, {3, "x"}, {4, ""}, {5, "\xA1\xCC\xA1\xCC"},
+        {0, "007"},    {0, "-1"},  {0, "4294967295"}, {0, ""}, {0, "42"},
+        {1, "Shield"}, {2, kMark}, {3, "x"},          {4, ""}, {5, "\xA1\xCC\xA1\xCC"},
     };
     for (const auto& [column, text] : cases) {
         table.setCell(0, column, text);
