@@ -4,7 +4,7 @@
 #   scripts/install-deps.sh --test   also what the tests need (Xvfb, xdotool, clang's fuzzer)
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev libxkbcommon-dev
           libgtest-dev libbenchmark-dev fonts-wqy-microhei)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xdotool x11-utils clang libclang-rt-dev)
