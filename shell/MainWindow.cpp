@@ -311,15 +311,17 @@ void MainWindow::dispatchKey(int id) {
     model_->applyLevel(action->level, MarkScope::Selected, rows);
 }
 
+CommandContext MainWindow::commandContext() {
+    return CommandContext{this, state_, *model_, dialogs_, globalKeys(), *pathBox_, *list_, today_};
+}
+
 void MainWindow::runLoadCommand() {
-    CommandContext context{this,         state_,    *model_, dialogs_,
-                           globalKeys(), *pathBox_, *list_,  today_};
+    CommandContext context = commandContext();
     LoadCommand(context).run();
 }
 
 void MainWindow::runSaveCommand() {
-    CommandContext context{this,         state_,    *model_, dialogs_,
-                           globalKeys(), *pathBox_, *list_,  today_};
+    CommandContext context = commandContext();
     SaveCommand(context).run();
 }
 

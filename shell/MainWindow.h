@@ -15,6 +15,7 @@ class QTableView;
 
 namespace bestitem {
 
+struct CommandContext;
 class Dialogs;
 class GlobalKeys;
 class ItemTableModel;
@@ -70,6 +71,7 @@ private:
     void createControls();
     void createList();
     void switchOnSkin();
+    CommandContext commandContext();
 
     ProgramState& state_;
     Dialogs& dialogs_;
